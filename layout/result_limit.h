@@ -1,0 +1,15 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+namespace guwen {
+
+// The largest result any layout produces, in bytes. The slanted layout grows
+// with the square of its input, each decoration roughly doubles its text, and
+// a characters-per-column of two billion asks for two billion rows: every
+// layout works out the size of its result arithmetically before it allocates,
+// and gives no result above this limit. 64 MiB keeps a full 16 MiB paste
+// convertible and decoratable while the result box stays usable.
+inline constexpr std::uint64_t kMaxResultBytes = std::uint64_t{64} * 1024 * 1024;
+
+}  // namespace guwen
