@@ -1,6 +1,9 @@
 #include "text/gbk_text.h"
 
+#include "text/byte_blocks.h"
+
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -8,7 +11,7 @@ namespace guwen {
 namespace {
 
 constexpr unsigned char kSpace = 0x20;
-constexpr unsigned char kFullLead = 0xA3;   // row of full-width forms A3 A1..A3 FE
+constexpr unsigned char kFullLead = 0xA3;    // row of full-width forms A3 A1..A3 FE
 constexpr unsigned char kSymbolLead = 0xA1;  // row of A1 A1 (ideographic space) etc.
 
 unsigned char byteAt(std::string_view text, std::size_t index) {
@@ -58,56 +61,94 @@ GbkText concatText(std::initializer_list<std::string_view> parts) {
 }
 
 GbkText toFullWidth(std::string_view text) {
-    GbkText out;
-    out.reserve(text.size() * 2);
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char b = byteAt(text, i);
+    GbkText out(text.size() * 2, '\0');  // at most doubles
+    const char* in = text.data();
+    const std::size_t n = text.size();
+    char* o = out.data();
+    std::size_t i = 0;
+    while (i < n) {
+        if (n - i >= 8 && blocks::allHigh(blocks::load8(in + i))) {
+            std::memcpy(o, in + i, 8);  // four two-byte units, unchanged
+            o += 8;
+            i += 8;
+            continue;
+        }
+        const auto b = static_cast<unsigned char>(in[i]);
         if (b >= 0x80) {
-            if (i + 1 == text.size()) break;  // a dangling lead byte ends the output
-            appendPair(out, b, byteAt(text, i + 1));
+            if (i + 1 == n) break;  // a dangling lead byte ends the output
+            o[0] = in[i];
+            o[1] = in[i + 1];
+            o += 2;
             i += 2;
             continue;
         }
         if (b == kSpace) {
-            appendPair(out, kSymbolLead, 0xA1);
+            o[0] = static_cast<char>(kSymbolLead);
+            o[1] = static_cast<char>(0xA1);
+            o += 2;
         } else if (b == 0x7E) {
             // The tilde's full-width form lives in the symbol row, not at A3 FE.
-            appendPair(out, kSymbolLead, 0xAB);
+            o[0] = static_cast<char>(kSymbolLead);
+            o[1] = static_cast<char>(0xAB);
+            o += 2;
         } else if (b > kSpace && b < 0x7F) {
-            appendPair(out, kFullLead, static_cast<unsigned char>(b + 0x80));
+            o[0] = static_cast<char>(kFullLead);
+            o[1] = static_cast<char>(b + 0x80);
+            o += 2;
         } else {
-            out.push_back(static_cast<char>(b));  // control bytes stay one byte
+            *o++ = static_cast<char>(b);  // control bytes stay one byte
         }
         ++i;
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
 GbkText toHalfWidth(std::string_view text) {
-    GbkText out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char b = byteAt(text, i);
+    GbkText out(text.size(), '\0');  // never grows
+    const char* in = text.data();
+    const std::size_t n = text.size();
+    char* o = out.data();
+    std::size_t i = 0;
+    while (i < n) {
+        if (n - i >= 8) {
+            // Runs of one-byte characters and runs of two-byte characters
+            // outside the two rows that hold full-width forms are copied as
+            // they are.
+            const std::uint64_t block = blocks::load8(in + i);
+            const bool plainPairs = blocks::allHigh(block) && !blocks::hasByte(block, '\xA1') &&
+                                    !blocks::hasByte(block, '\xA3');
+            if (blocks::allOneByte(block) || plainPairs) {
+                std::memcpy(o, in + i, 8);
+                o += 8;
+                i += 8;
+                continue;
+            }
+        }
+        const auto b = static_cast<unsigned char>(in[i]);
         if (b < 0x80) {
-            out.push_back(static_cast<char>(b));
+            *o++ = static_cast<char>(b);
             ++i;
             continue;
         }
-        if (i + 1 == text.size()) break;
-        const unsigned char t = byteAt(text, i + 1);
+        if (i + 1 == n) break;  // a dangling lead byte ends the output
+        const auto t = static_cast<unsigned char>(in[i + 1]);
         if (b == kSymbolLead && t == 0xA1) {
-            out.push_back(' ');
+            *o++ = ' ';
         } else if (b == kSymbolLead && t == 0xAB) {
-            out.push_back('~');
+            *o++ = '~';
         } else if (b == kSymbolLead && (t == 0xEE || t == 0xEF)) {
-            out.push_back('*');  // the white and black stars
+            *o++ = '*';  // the white and black stars
         } else if (b == kFullLead && t >= 0xA1 && t <= 0xFE) {
-            out.push_back(static_cast<char>(t - 0x80));
+            *o++ = static_cast<char>(t - 0x80);
         } else {
-            appendPair(out, b, t);
+            o[0] = static_cast<char>(b);
+            o[1] = static_cast<char>(t);
+            o += 2;
         }
         i += 2;
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
@@ -130,23 +171,37 @@ GbkText removeAllSpaces(std::string_view text) {
 }
 
 GbkText removeLineBreaks(std::string_view text) {
-    GbkText out;
-    out.reserve(text.size());
+    GbkText out(text.size(), '\0');  // never grows
+    const char* in = text.data();
+    const std::size_t n = text.size();
+    char* o = out.data();
     std::size_t i = 0;
     // The CR LF test comes first at every unit boundary; positions inside a
     // two-byte unit are never tested.
-    while (text.size() - i >= 2) {
-        if (text[i] == kCr && text[i + 1] == kLf) {
+    while (n - i >= 2) {
+        if (n - i >= 8) {
+            const std::uint64_t block = blocks::load8(in + i);
+            if (blocks::allHigh(block) ||
+                (blocks::allOneByte(block) && !blocks::hasByte(block, kCr))) {
+                std::memcpy(o, in + i, 8);
+                o += 8;
+                i += 8;
+                continue;
+            }
+        }
+        if (in[i] == kCr && in[i + 1] == kLf) {
             i += 2;
-        } else if (isLeadByte(text[i])) {
-            out.append(text.substr(i, 2));
+        } else if (isLeadByte(in[i])) {
+            o[0] = in[i];
+            o[1] = in[i + 1];
+            o += 2;
             i += 2;
         } else {
-            out.push_back(text[i]);
-            ++i;
+            *o++ = in[i++];
         }
     }
-    out.append(text.substr(i));  // a last single byte, dangling or not, stays
+    if (i < n) *o++ = in[i];  // a last single byte, dangling or not, stays
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
@@ -183,37 +238,51 @@ void TextList::set(std::int32_t index, GbkText text) {
     elements_.at(static_cast<std::size_t>(index) - 1) = std::move(text);
 }
 
-std::vector<TextSpan> splitSpans(std::string_view text, std::string_view delimiter) {
-    std::vector<TextSpan> spans;
-    if (text.empty()) return spans;
-    if (delimiter.empty()) {
-        spans.push_back({0, text.size()});
-        return spans;
-    }
-    const std::size_t d = delimiter.size();
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (text.size() - i >= d) {
-        if (text.compare(i, d, delimiter) == 0) {
-            spans.push_back({start, i - start});
-            i += d;
-            start = i;
-        } else if (isLeadByte(text[i])) {
-            if (i + 1 == text.size()) break;
-            i += 2;
-        } else {
-            ++i;
+std::size_t findLineBreak(std::string_view text, std::size_t from) {
+    const char* p = text.data();
+    const std::size_t n = text.size();
+    std::size_t i = from;
+    while (n - i >= 2) {
+        if (n - i >= 8) {
+            const std::uint64_t block = blocks::load8(p + i);
+            // A run of two-byte units holds no line break, and stepping over
+            // eight of its bytes keeps the unit boundary.
+            if (blocks::allHigh(block) ||
+                (blocks::allOneByte(block) && !blocks::hasByte(block, kCr))) {
+                i += 8;
+                continue;
+            }
         }
+        if (p[i] == kCr && p[i + 1] == kLf) return i;
+        i += isLeadByte(p[i]) ? 2 : 1;
     }
-    if (start < text.size()) spans.push_back({start, text.size() - start});
-    return spans;
+    return std::string_view::npos;
 }
 
 TextList splitText(std::string_view text, std::string_view delimiter) {
-    const std::vector<TextSpan> spans = splitSpans(text, delimiter);
-    TextList list(static_cast<std::int32_t>(spans.size()));
-    for (std::size_t k = 0; k < spans.size(); ++k) {
-        list.set(static_cast<std::int32_t>(k + 1), GbkText(text.substr(spans[k].offset, spans[k].length)));
+    std::vector<GbkText> pieces;
+    if (!text.empty() && delimiter.empty()) pieces.emplace_back(text);
+    if (!text.empty() && !delimiter.empty()) {
+        const std::size_t d = delimiter.size();
+        std::size_t start = 0;
+        std::size_t i = 0;
+        while (text.size() - i >= d) {
+            if (text.compare(i, d, delimiter) == 0) {
+                pieces.emplace_back(text.substr(start, i - start));
+                i += d;
+                start = i;
+            } else if (isLeadByte(text[i])) {
+                if (i + 1 == text.size()) break;
+                i += 2;
+            } else {
+                ++i;
+            }
+        }
+        if (start < text.size()) pieces.emplace_back(text.substr(start));
+    }
+    TextList list(static_cast<std::int32_t>(pieces.size()));
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        list.set(static_cast<std::int32_t>(k + 1), std::move(pieces[k]));
     }
     return list;
 }

@@ -46,7 +46,7 @@ std::int32_t parseInteger(std::string_view text);
 
 // A list of texts with a size fixed at creation, indexed from 1.
 class TextList {
-public:
+  public:
     // A negative count gives a list of no elements.
     explicit TextList(std::int32_t count);
 
@@ -56,7 +56,7 @@ public:
     [[nodiscard]] const GbkText& at(std::int32_t index) const;
     void set(std::int32_t index, GbkText text);
 
-private:
+  private:
     std::vector<GbkText> elements_;
 };
 
@@ -64,11 +64,9 @@ private:
 // boundaries. A delimiter at the very end adds no empty last piece.
 TextList splitText(std::string_view text, std::string_view delimiter);
 
-// The same pieces as byte ranges into text, for code that must not copy.
-struct TextSpan {
-    std::size_t offset;
-    std::size_t length;
-};
-std::vector<TextSpan> splitSpans(std::string_view text, std::string_view delimiter);
+// The position of the first CR LF at or after from that begins at a unit
+// boundary, or std::string_view::npos; from must itself be a unit boundary.
+// This is where splitText with the delimiter CR LF cuts.
+std::size_t findLineBreak(std::string_view text, std::size_t from);
 
 }  // namespace guwen

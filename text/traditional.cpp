@@ -1,5 +1,9 @@
 #include "text/traditional.h"
 
+#include <bit>
+
+#include "text/byte_blocks.h"
+
 namespace guwen {
 namespace {
 
@@ -37,30 +41,70 @@ constexpr TraditionalTable buildTable() {
     return table;
 }
 
+constexpr TraditionalTable kTable = buildTable();
+
+using PairLookup = std::array<std::uint16_t, 65536>;
+
+constexpr std::uint16_t inMemoryOrder(unsigned first, unsigned second) {
+    if constexpr (std::endian::native == std::endian::little) {
+        return static_cast<std::uint16_t>(first | second << 8U);
+    } else {
+        return static_cast<std::uint16_t>(first << 8U | second);
+    }
+}
+
+constexpr PairLookup buildPairLookup() {
+    PairLookup lookup{};
+    for (unsigned first = 0; first < 256; ++first) {
+        for (unsigned second = 0; second < 256; ++second) {
+            const std::uint16_t key = inMemoryOrder(first, second);
+            if (hasTableCell(first, second)) {
+                const TableCell& cell = kTable.at(first - kTableLeadFirst)
+                                            .at(static_cast<std::size_t>(tableCellIndex(second)));
+                lookup.at(key) = inMemoryOrder(cell[0], cell[1]);
+            } else {
+                lookup.at(key) = key;
+            }
+        }
+    }
+    return lookup;
+}
+
+constexpr PairLookup kPairLookup = buildPairLookup();
+
 }  // namespace
 
-constexpr TraditionalTable kTable = buildTable();
 const TraditionalTable traditionalTable = kTable;
+const PairLookup traditionalPairLookup = kPairLookup;
 
 GbkText toTraditional(std::string_view text) {
     GbkText out(text);
+    char* p = out.data();
     const std::size_t n = out.size();
+    std::size_t i = 0;
     // Bytes pair up strictly from the start and never re-synchronise: a byte
     // of 0x80 or above always takes the next byte as its partner.
-    for (std::size_t i = 0; i < n;) {
-        const auto lead = static_cast<unsigned char>(out[i]);
-        if (lead < 0x80) {
+    while (i < n) {
+        if (n - i >= 8) {
+            const std::uint64_t block = blocks::load8(p + i);
+            if (blocks::allOneByte(block)) {
+                i += 8;
+                continue;
+            }
+            if (blocks::allHigh(block)) {
+                for (std::size_t k = 0; k < 8; k += 2) {
+                    blocks::store2(p + i + k, kPairLookup[blocks::load2(p + i + k)]);
+                }
+                i += 8;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(p[i]) < 0x80) {
             ++i;
             continue;
         }
-        if (i + 1 == n) break;
-        const auto trail = static_cast<unsigned char>(out[i + 1]);
-        if (hasTableCell(lead, trail)) {
-            const TableCell& cell = kTable[lead - kTableLeadFirst][static_cast<std::size_t>(
-                tableCellIndex(trail))];
-            out[i] = static_cast<char>(cell[0]);
-            out[i + 1] = static_cast<char>(cell[1]);
-        }
+        if (i + 1 == n) break;  // a lone lead byte at the end stays
+        blocks::store2(p + i, kPairLookup[blocks::load2(p + i)]);
         i += 2;
     }
     return out;

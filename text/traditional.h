@@ -37,4 +37,14 @@ constexpr int tableCellIndex(unsigned trail) {
 
 GbkText toTraditional(std::string_view text);
 
+// The same mapping spread over all 65,536 byte pairs, indexed by a pair as
+// two bytes read from memory into a uint16 (so in the machine's byte order);
+// pairs without a cell map to themselves. Hot loops make one read per
+// character here and no range test.
+extern const std::array<std::uint16_t, 65536> traditionalPairLookup;
+
+inline std::uint16_t traditionalPair(std::uint16_t pairInMemory) {
+    return traditionalPairLookup[pairInMemory];
+}
+
 }  // namespace guwen

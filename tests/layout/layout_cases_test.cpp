@@ -7,8 +7,8 @@
 #include "layout/column_conversion.h"
 #include "layout/line_decoration.h"
 #include "layout/slanted_text.h"
-#include "tests/common/gbk_literal.h"
 #include "tests/common/case_name.h"
+#include "tests/common/gbk_literal.h"
 #include "tests/common/hex_bytes.h"
 
 namespace guwen {
@@ -36,7 +36,8 @@ class Columns : public ::testing::TestWithParam<ColumnCase> {};
 
 TEST_P(Columns, LaysOutRightToLeft) {
     const ColumnCase& c = GetParam();
-    const ConversionOptions options{c.source, c.perColumn, c.traditional, c.removeSpaces, c.fullWidth};
+    const ConversionOptions options{c.source, c.perColumn, c.traditional, c.removeSpaces,
+                                    c.fullWidth};
     EXPECT_EQ(show(convertToColumns(options)), show(c.expected));
 }
 
@@ -47,8 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                    gbk("黄白\r\n河日\r\n  依\r\n  山\r\n  尽\r\n")},
         ColumnCase{"exact_multiple_adds_a_blank_column", gbk("白日依山尽黄河入海流"), 5, false,
                    false, true, gbk("  黄白\r\n  河日\r\n  入依\r\n  海山\r\n  流尽\r\n")},
-        ColumnCase{"one_over_starts_a_third_column", gbk("白日依山尽黄河入海流欲"), 5, false,
-                   false, true, gbk("欲黄白\r\n  河日\r\n  入依\r\n  海山\r\n  流尽\r\n")},
+        ColumnCase{"one_over_starts_a_third_column", gbk("白日依山尽黄河入海流欲"), 5, false, false,
+                   true, gbk("欲黄白\r\n  河日\r\n  入依\r\n  海山\r\n  流尽\r\n")},
         ColumnCase{"single_character", gbk("春"), 5, false, false, true,
                    gbk("春\r\n  \r\n  \r\n  \r\n  \r\n")},
         ColumnCase{"lines_run_on", gbk("白日\r\n依山"), 5, false, false, true,
@@ -57,11 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{"spaces_removed_leave_filler", "   ", 2, false, true, true, "  \r\n  \r\n"},
         ColumnCase{"spaces_kept_as_ideographic", "  ", 2, false, false, true,
                    gbk("  　\r\n  　\r\n")},
-        ColumnCase{"spaces_kept_then_half_width", "  ", 2, false, false, false,
-                   "   \r\n   \r\n"},
+        ColumnCase{"spaces_kept_then_half_width", "  ", 2, false, false, false, "   \r\n   \r\n"},
         ColumnCase{"letters_full_width", "ab", 1, false, false, true, gbk("  ｂａ\r\n")},
-        ColumnCase{"letters_half_width_rows_narrower", "ab", 1, false, false, false,
-                   "  ba\r\n"},
+        ColumnCase{"letters_half_width_rows_narrower", "ab", 1, false, false, false, "  ba\r\n"},
         ColumnCase{"one_per_column_reverses", gbk("一二三"), 1, false, false, true,
                    gbk("  三二一\r\n")},
         ColumnCase{"more_per_column_than_characters", gbk("一二"), 4, false, false, true,
@@ -96,13 +95,12 @@ TEST_P(Slanted, IndentsTwoBytesPerLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     MakeSlantedText, Slanted,
-    ::testing::Values(
-        SlantCase{"three_characters", gbk("一二三"), gbk("一\r\n  二\r\n    三")},
-        SlantCase{"space_gets_a_line", "a b", gbk("ａ\r\n  　\r\n    ｂ")},
-        SlantCase{"lines_run_on", gbk("一\r\n二"), gbk("一\r\n  二")},
-        SlantCase{"only_line_breaks_give_empty_text", "\r\n\r\n", GbkText{}},
-        SlantCase{"tab_pairs_with_next_lead", "\t" + gbk("一"), hexBytes("09 D2")},
-        SlantCase{"empty_source_no_result", "", std::nullopt}),
+    ::testing::Values(SlantCase{"three_characters", gbk("一二三"), gbk("一\r\n  二\r\n    三")},
+                      SlantCase{"space_gets_a_line", "a b", gbk("ａ\r\n  　\r\n    ｂ")},
+                      SlantCase{"lines_run_on", gbk("一\r\n二"), gbk("一\r\n  二")},
+                      SlantCase{"only_line_breaks_give_empty_text", "\r\n\r\n", GbkText{}},
+                      SlantCase{"tab_pairs_with_next_lead", "\t" + gbk("一"), hexBytes("09 D2")},
+                      SlantCase{"empty_source_no_result", "", std::nullopt}),
     testing::CaseName{});
 
 struct DecorationCase {

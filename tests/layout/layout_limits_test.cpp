@@ -32,7 +32,8 @@ TEST(ResultLimit, SlantedStopsWhereTheSquareOutgrowsTheLimit) {
 TEST(ResultLimit, ColumnsRefuseHugeRowCounts) {
     // Each row is at least one cell and a line break, four bytes.
     const std::int32_t rowsInside = static_cast<std::int32_t>(kMaxResultBytes / 4);
-    const std::optional<GbkText> inside = convertToColumns({gbk("春"), rowsInside, false, false, true});
+    const std::optional<GbkText> inside =
+        convertToColumns({gbk("春"), rowsInside, false, false, true});
     ASSERT_TRUE(inside.has_value());
     EXPECT_EQ(inside->size(), kMaxResultBytes);
     EXPECT_FALSE(convertToColumns({gbk("春"), rowsInside + 1, false, false, true}).has_value());

@@ -26,7 +26,8 @@ std::optional<GbkText> convertToColumns(const ConversionOptions& options) {
 
     TextList columns(c);
     for (std::int32_t i = 1; i <= c; ++i) {
-        const std::int32_t width = truncated(static_cast<double>(p) * i * 2 - static_cast<double>(p) * (i - 1) * 2);
+        const std::int32_t width =
+            truncated(static_cast<double>(p) * i * 2 - static_cast<double>(p) * (i - 1) * 2);
         columns.set(i, leftBytes(t, width));
         t = rightBytes(t, textLength(t) - textLength(columns.at(i)));
     }
@@ -57,7 +58,8 @@ std::optional<GbkText> makeSlantedText(std::string_view source) {
         cells.set(i, leftBytes(t, 2));
         t = rightBytes(t, textLength(t) - 2);
     }
-    for (std::int32_t i = 1; i <= n; ++i) cells.set(i, concatText({blankText((i - 1) * 2), cells.at(i)}));
+    for (std::int32_t i = 1; i <= n; ++i)
+        cells.set(i, concatText({blankText((i - 1) * 2), cells.at(i)}));
 
     GbkText result;
     for (std::int32_t i = 1; i <= n; ++i) result = concatText({result, cells.at(i), "\r\n"});

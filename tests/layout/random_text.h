@@ -11,7 +11,7 @@
 namespace guwen::testing {
 
 class RandomText {
-public:
+  public:
     explicit RandomText(std::uint32_t seed) : engine_(seed) {}
 
     std::string text(int maxPieces) {
@@ -21,15 +21,17 @@ public:
         return out;
     }
 
-    int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    int uniform(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(engine_);
+    }
 
-private:
+  private:
     std::string piece() {
         static const std::array<std::string, 22> kPieces = {
-            "\r",         "\n",         "\r\n",       " ",          "\t",         "a",
-            "~",          "\xA1\xA1",   "\xA1\xEF",   "\xA1\xAB",   "\xB0\xD7",   "\xC8\xD5",
-            "\xBC\xF2",   "\xB9\xFA",   "\x80",       "\xFF",       "\xB0",       "\xA1\xB0",
-            "\xA3\xC1",   "\x87\xF8",   "\xD3\xE0",   "\x81\x8F"};
+            "\r",       "\n",       "\r\n",     " ",        "\t",       "a",
+            "~",        "\xA1\xA1", "\xA1\xEF", "\xA1\xAB", "\xB0\xD7", "\xC8\xD5",
+            "\xBC\xF2", "\xB9\xFA", "\x80",     "\xFF",     "\xB0",     "\xA1\xB0",
+            "\xA3\xC1", "\x87\xF8", "\xD3\xE0", "\x81\x8F"};
         const int pick = uniform(0, static_cast<int>(kPieces.size()));
         if (pick == static_cast<int>(kPieces.size())) {
             // Any full-width form, edges included.
