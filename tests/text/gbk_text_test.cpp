@@ -48,9 +48,16 @@ INSTANTIATE_TEST_SUITE_P(
         SliceCase{"blank_zero_is_empty", [] { return blankText(0); }, ""},
         SliceCase{"blank_negative_is_empty", [] { return blankText(-1); }, ""},
         SliceCase{"blank_four_spaces", [] { return blankText(4); }, "    "},
-        SliceCase{"concat_of_empties_is_empty", [] { return concatText({"", ""}); }, ""},
+        SliceCase{"concat_of_empties_is_empty",
+                  [] {
+                      return concatText({"", ""});
+                  },
+                  ""},
         SliceCase{"concat_skips_empty_operand",
-                  [] { return concatText({"ab", "", "\r\n"}); }, "ab\r\n"}),
+                  [] {
+                      return concatText({"ab", "", "\r\n"});
+                  },
+                  "ab\r\n"}),
     testing::CaseName{});
 
 // One row per behaviour of a scanning primitive; input and expected output
@@ -98,8 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"breaks_lf_before_pair", removeLineBreaks, "0A 0D 0A", "0A"},
         ScanCase{"breaks_cr_after_lead_is_a_trail", removeLineBreaks, "B0 0D 0A", "B0 0D 0A"},
         ScanCase{"breaks_keeps_dangling_lead", removeLineBreaks, "41 B0", "41 B0"},
-        ScanCase{"breaks_pair_at_odd_position", removeLineBreaks, "41 0D 0A B0 D7",
-                 "41 B0 D7"}),
+        ScanCase{"breaks_pair_at_odd_position", removeLineBreaks, "41 0D 0A B0 D7", "41 B0 D7"}),
     testing::CaseName{});
 
 TEST(ScanningPrimitives, FullThenHalfGivesOneByteTextBack) {
@@ -135,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"leading_delimiter", "0D 0A 61", {"", "61"}},
                       SplitCase{"adjacent_delimiters", "61 0D 0A 0D 0A 62", {"61", "", "62"}},
                       SplitCase{"two_trailing_delimiters", "61 0D 0A 0D 0A", {"61", ""}},
-                      SplitCase{"cr_after_lead_is_no_delimiter", "78 B0 0D 0A 79",
-                                {"78 B0 0D 0A 79"}},
+                      SplitCase{
+                          "cr_after_lead_is_no_delimiter", "78 B0 0D 0A 79", {"78 B0 0D 0A 79"}},
                       SplitCase{"dangling_lead_stays_in_last_piece", "61 0D 0A B0", {"61", "B0"}}),
     testing::CaseName{});
 
@@ -154,25 +160,27 @@ struct ParseCase {
 
 class Parsing : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(Parsing, ReadsTheLeadingNumber) { EXPECT_EQ(parseInteger(GetParam().text), GetParam().value); }
+TEST_P(Parsing, ReadsTheLeadingNumber) {
+    EXPECT_EQ(parseInteger(GetParam().text), GetParam().value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     ParseInteger, Parsing,
-    ::testing::Values(
-        ParseCase{"empty", "", 0}, ParseCase{"digits_then_letters", "12abc", 12},
-        ParseCase{"spaces_and_minus", "  -7", -7},
-        ParseCase{"full_width_digits", hexBytes("A3 B1 A3 B2"), 12},
-        ParseCase{"full_width_space_then_digit", hexBytes("A1 A1") + "5", 5},
-        ParseCase{"full_width_minus", hexBytes("A3 AD A3 B5"), -5},
-        ParseCase{"control_white_space_skipped", "\t\n\v\f\r 8", 8},
-        ParseCase{"decimal_point_stops", "3.9", 3}, ParseCase{"hex_prefix_stops", "0x1F", 0},
-        ParseCase{"two_signs", "+-5", 0}, ParseCase{"sign_then_space", "- 5", 0},
-        ParseCase{"lead_byte_is_no_space", hexBytes("B0 A1") + "5", 0},
-        ParseCase{"int_max", "2147483647", 2147483647},
-        ParseCase{"wraps_past_int_max", "2147483648", -2147483647 - 1},
-        ParseCase{"wraps_modulo_2_32", "4294967301", 5},
-        ParseCase{"negative_int_min", "-2147483648", -2147483647 - 1},
-        ParseCase{"long_run_of_digits_wraps", "99999999999999999999", 1661992959}),
+    ::testing::Values(ParseCase{"empty", "", 0}, ParseCase{"digits_then_letters", "12abc", 12},
+                      ParseCase{"spaces_and_minus", "  -7", -7},
+                      ParseCase{"full_width_digits", hexBytes("A3 B1 A3 B2"), 12},
+                      ParseCase{"full_width_space_then_digit", hexBytes("A1 A1") + "5", 5},
+                      ParseCase{"full_width_minus", hexBytes("A3 AD A3 B5"), -5},
+                      ParseCase{"control_white_space_skipped", "\t\n\v\f\r 8", 8},
+                      ParseCase{"decimal_point_stops", "3.9", 3},
+                      ParseCase{"hex_prefix_stops", "0x1F", 0}, ParseCase{"two_signs", "+-5", 0},
+                      ParseCase{"sign_then_space", "- 5", 0},
+                      ParseCase{"lead_byte_is_no_space", hexBytes("B0 A1") + "5", 0},
+                      ParseCase{"int_max", "2147483647", 2147483647},
+                      ParseCase{"wraps_past_int_max", "2147483648", -2147483647 - 1},
+                      ParseCase{"wraps_modulo_2_32", "4294967301", 5},
+                      ParseCase{"negative_int_min", "-2147483648", -2147483647 - 1},
+                      ParseCase{"long_run_of_digits_wraps", "99999999999999999999", 1661992959}),
     testing::CaseName{});
 
 TEST(TextListTest, FixedSizeIndexedFromOne) {
