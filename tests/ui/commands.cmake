@@ -1,0 +1,1 @@
+guwen_ui_test(commands_test)
