@@ -86,6 +86,7 @@ void writeFullColumns(const ColumnGrid& grid, const char* text, char* out) {
 // the prepared text in time linear in its size.
 std::optional<GbkText> convertToColumns(const ConversionOptions& options) {
     if (options.source.empty() || options.charsPerColumn <= 0) return std::nullopt;
+    if (options.charsPerColumn > kMaxColumnRows) return std::nullopt;
 
     const PreparedSource prepared =
         prepareColumnSource(options.source, options.traditional, options.removeSpaces);

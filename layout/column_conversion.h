@@ -17,7 +17,7 @@ struct ConversionOptions {
 // Cuts the prepared source into vertical columns of charsPerColumn characters,
 // the first column rightmost, and writes them out as charsPerColumn rows, each
 // ended by CR LF. No result for an empty source, a charsPerColumn of 0 or
-// below, or a result larger than kMaxResultBytes.
+// below or above kMaxColumnRows, or a result larger than kMaxResultBytes.
 std::optional<GbkText> convertToColumns(const ConversionOptions& options);
 
 }  // namespace guwen

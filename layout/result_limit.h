@@ -12,4 +12,11 @@ namespace guwen {
 // convertible and decoratable while the result box stays usable.
 inline constexpr std::uint64_t kMaxResultBytes = std::uint64_t{64} * 1024 * 1024;
 
+// The most rows (characters per column) the column layout writes. Every row
+// is a line of the result box, and a text box needs about 15 us per line to
+// take a document in: sixteen million rows of two spaces stay under the byte
+// limit yet would freeze the window for four minutes. 65,536 rows take about
+// one second; no signature has columns that tall.
+inline constexpr std::int32_t kMaxColumnRows = 65536;
+
 }  // namespace guwen

@@ -29,15 +29,24 @@ TEST(ResultLimit, SlantedStopsWhereTheSquareOutgrowsTheLimit) {
     EXPECT_FALSE(makeSlantedText(repeated(gbk("春"), 1U << 20U)).has_value());
 }
 
-TEST(ResultLimit, ColumnsRefuseHugeRowCounts) {
-    // Each row is at least one cell and a line break, four bytes.
-    const std::int32_t rowsInside = static_cast<std::int32_t>(kMaxResultBytes / 4);
-    const std::optional<GbkText> inside =
-        convertToColumns({gbk("春"), rowsInside, false, false, true});
-    ASSERT_TRUE(inside.has_value());
-    EXPECT_EQ(inside->size(), kMaxResultBytes);
-    EXPECT_FALSE(convertToColumns({gbk("春"), rowsInside + 1, false, false, true}).has_value());
-    EXPECT_FALSE(convertToColumns({gbk("春"), 1 << 30, false, false, true}).has_value());
+TEST(ResultLimit, ColumnsRefuseMoreRowsThanTheBoxCanTakeIn) {
+    const std::optional<GbkText> tallest =
+        convertToColumns({gbk("春"), kMaxColumnRows, false, false, true});
+    ASSERT_TRUE(tallest.has_value());
+    EXPECT_EQ(tallest->size(), 4U * kMaxColumnRows);
+    EXPECT_FALSE(convertToColumns({gbk("春"), kMaxColumnRows + 1, false, false, true}).has_value());
+    EXPECT_FALSE(convertToColumns({gbk("春"), 2147483647, false, false, true}).has_value());
+}
+
+TEST(ResultLimit, ColumnsRefuseResultsOverTheByteLimit) {
+    // With one character per column, n letters give a blank column, n
+    // full-width cells and CR LF: 2n + 4 bytes, exactly the limit for this n.
+    const std::size_t letters = kMaxResultBytes / 2 - 2;
+    const std::optional<GbkText> largest =
+        convertToColumns({GbkText(letters, 'a'), 1, false, false, true});
+    ASSERT_TRUE(largest.has_value());
+    EXPECT_EQ(largest->size(), kMaxResultBytes);
+    EXPECT_FALSE(convertToColumns({GbkText(letters + 1, 'a'), 1, false, false, true}).has_value());
 }
 
 TEST(ResultLimit, RepeatedDecorationEndsInNoResult) {
