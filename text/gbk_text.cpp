@@ -48,7 +48,9 @@ GbkText rightBytes(std::string_view text, std::int32_t count) {
 
 GbkText blankText(std::int32_t count) {
     if (count <= 0) return {};
-    return GbkText(static_cast<std::size_t>(count), ' ');
+    // Not a braced return: {count, ' '} would be a two-character list.
+    GbkText blanks(static_cast<std::size_t>(count), ' ');
+    return blanks;
 }
 
 GbkText concatText(std::initializer_list<std::string_view> parts) {
