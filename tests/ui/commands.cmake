@@ -1,5 +1,6 @@
 guwen_ui_test(commands_test)
 guwen_ui_test(hostile_input_test)
+guwen_ui_test(monkey_test)
 
 # The real X11 clipboard against another program: a private Xvfb, xclip as
 # the other side; skipped where either is missing.
