@@ -17,6 +17,8 @@ packages=(
   libclang-rt-14-dev valgrind
   # desktop integration checks
   desktop-file-utils appstream weston qt6-wayland
+  # building the .deb: dpkg-shlibdeps and file
+  dpkg-dev file
 )
 
 missing=()
