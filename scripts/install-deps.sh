@@ -12,7 +12,7 @@ packages=(
   # the window
   qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev
   # a virtual display, one CJK font, clipboard peer and screenshots
-  xvfb xauth x11-apps xclip fonts-wqy-microhei imagemagick
+  xvfb xauth x11-apps x11-utils xclip fonts-wqy-microhei imagemagick
   # fuzzing and sanitizers
   libclang-rt-14-dev valgrind
   # desktop integration checks

@@ -1,0 +1,20 @@
+#include "ui/pressable_label.h"
+
+#include <QMouseEvent>
+
+PressableLabel::PressableLabel(QWidget* parent) : QLabel(parent) {}
+
+void PressableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        emit pressed();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void PressableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // QWidget's default turns the second press of a double click into one
+    // more press; here a double click is a double click and does nothing.
+    event->accept();
+}

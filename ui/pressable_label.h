@@ -1,0 +1,17 @@
+#pragma once
+// A label (text or picture) that reports a press of the left mouse button at
+// the moment the button goes down.
+
+#include <QLabel>
+
+class PressableLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit PressableLabel(QWidget* parent = nullptr);
+
+    Q_SIGNAL void pressed();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
