@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "ui/accessible_names.h"
 #include "ui/control_kinds.h"
 #include "ui/exclusive_radio_button.h"
 #include "ui/focus_line_edit.h"
@@ -116,6 +117,7 @@ void MainWindow::buildControls() {
     edgeCover_->setAutoFillBackground(true);
 
     new FocusRing(this, focusStops);  // owned by the window
+    setAccessibleNames(*this);
     source->setFocus(Qt::OtherFocusReason);
 }
 

@@ -25,7 +25,11 @@ bool showJpegPicture(QLabel* box, const QString& path, PictureFit fit) {
         return false;
     }
     if (fit == PictureFit::Stretched) {
-        image = image.scaled(box->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Scaled once, straight to the device pixels of the box, so a
+        // high-density screen does not resample it a second time.
+        const qreal ratio = box->devicePixelRatioF();
+        image = image.scaled(box->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
     }
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setPixmap(QPixmap::fromImage(image));

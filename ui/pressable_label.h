@@ -14,4 +14,7 @@ class PressableLabel : public QLabel {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Draws an animation's frame smoothly scaled on a high-density screen,
+    // where QLabel would enlarge it pixel by pixel.
+    void paintEvent(QPaintEvent* event) override;
 };
