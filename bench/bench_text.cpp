@@ -1,8 +1,6 @@
 #include "bench/bench_text.h"
 
-#include <iconv.h>
-
-#include <stdexcept>
+#include "tests/common/gbk_literal.h"
 
 namespace guwen::bench {
 namespace {
@@ -30,19 +28,7 @@ std::string chineseText(std::size_t bytes) {
 }
 
 std::string gbkToUtf8(const std::string& gbk) {
-    iconv_t cd = iconv_open("UTF-8", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no GBK");
-    std::string in(gbk);
-    std::string out(in.size() * 2 + 16, '\0');
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("bench text is not GBK");
-    out.resize(out.size() - outLeft);
-    return out;
+    return testing::convertEncoding("UTF-8", "GBK", gbk);
 }
 
 }  // namespace guwen::bench

@@ -10,20 +10,24 @@
 
 namespace guwen::testing {
 
-inline std::string gbk(std::string_view utf8) {
-    iconv_t cd = iconv_open("GBK", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no GBK");
-    std::string in(utf8);
-    std::string out(in.size() * 2 + 4, '\0');
+// Converts bytes between two encodings iconv knows; throws on bytes that do
+// not convert.
+inline std::string convertEncoding(const char* to, const char* from, std::string_view bytes) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv lacks an encoding");
+    std::string in(bytes);
+    std::string out(in.size() * 2 + 16, '\0');
     char* inPtr = in.data();
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
     const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(cd);
-    if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("not encodable in GBK");
+    if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("bytes do not convert");
     out.resize(out.size() - outLeft);
     return out;
 }
+
+inline std::string gbk(std::string_view utf8) { return convertEncoding("GBK", "UTF-8", utf8); }
 
 }  // namespace guwen::testing

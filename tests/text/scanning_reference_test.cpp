@@ -6,7 +6,6 @@
 #include "tests/common/hex_bytes.h"
 #include "tests/layout/random_text.h"
 #include "text/gbk_text.h"
-#include "text/traditional.h"
 
 namespace guwen {
 namespace {
@@ -78,27 +77,6 @@ GbkText plainRemoveLineBreaks(std::string_view text) {
     return out;
 }
 
-GbkText plainTraditional(std::string_view text) {
-    GbkText out(text);
-    for (std::size_t i = 0; i < out.size();) {
-        const auto b = static_cast<unsigned char>(out[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        if (i + 1 == out.size()) break;
-        const auto t = static_cast<unsigned char>(out[i + 1]);
-        if (hasTableCell(b, t)) {
-            const TableCell& cell =
-                traditionalTable[b - kTableLeadFirst][static_cast<std::size_t>(tableCellIndex(t))];
-            out[i] = static_cast<char>(cell[0]);
-            out[i + 1] = static_cast<char>(cell[1]);
-        }
-        i += 2;
-    }
-    return out;
-}
-
 std::vector<std::string> plainSplit(std::string_view text) {
     std::vector<std::string> pieces;
     std::size_t start = 0;
@@ -121,7 +99,6 @@ TEST(ScanningAgainstPlainVersions, RandomTexts) {
     for (int round = 0; round < 5000; ++round) {
         const GbkText text = random.text(60);
         ASSERT_EQ(toHex(toHalfWidth(text)), toHex(plainHalfWidth(text))) << toHex(text);
-        ASSERT_EQ(toHex(toTraditional(text)), toHex(plainTraditional(text))) << toHex(text);
         ASSERT_EQ(toHex(toFullWidth(text)), toHex(plainFullWidth(text))) << toHex(text);
         ASSERT_EQ(toHex(removeLineBreaks(text)), toHex(plainRemoveLineBreaks(text))) << toHex(text);
         const TextList list = splitText(text, "\r\n");
