@@ -113,10 +113,17 @@ class PicturesTest : public QObject {
         QCOMPARE(movie->loopCount(), -1);  // endless
         QCOMPARE(movie->frameRect().size(), QSize(200, 200));
 
+        // The delays as the file gives them: QMovie's nextFrameDelay() is the
+        // time left on its running timer, which a loaded machine shortens.
+        QImageReader reader(QStringLiteral(":/assets/banner.gif"));
+        for (int frame = 0; frame < 4; ++frame) {
+            QVERIFY(!reader.read().isNull());
+            QCOMPARE(reader.nextImageDelay(), 200);
+        }
+
         movie->setPaused(true);
         for (int frame = 0; frame < 4; ++frame) {
             QVERIFY(movie->jumpToFrame(frame));
-            QCOMPARE(movie->nextFrameDelay(), 200);
             // Natural size: the bottom 32 rows are not shown.
             QCOMPARE(shown(box), rgb(movie->currentImage()).copy(0, 0, 200, 168));
         }
